@@ -1,21 +1,18 @@
 #include <QApplication>
-#include <QLabel>
-#include <QMainWindow>
+#include <QScreen>
 
-#include "core/DataModule.h"
-#include "core/Derivation.h"
-#include "core/Globals.h"
+#include "MainFrm.h"
+#include "Maindb.h"
+#include "Windows.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName("RK-40");
-    InitDataModule(QCoreApplication::applicationDirPath().toStdString());
-    All().ModelCode = MacList().GetItem(0)->Code;
-    DeriveOnFirstShow();
-
-    QMainWindow window;
-    window.setWindowTitle(QString::fromStdString(All().ProductName));
-    window.setCentralWidget(new QLabel(QString::fromStdString(All().ModelName + "  " + All().BandText)));
+    StartDataModule(QCoreApplication::applicationDirPath().toStdString() + "/");
+    TfMainFrm window;
+    InstallWindows(window);
+    // Without a window manager (a bare X server) maximising does nothing: size it ourselves.
+    window.setGeometry(QApplication::primaryScreen()->availableGeometry());
     window.showMaximized();
     return app.exec();
 }

@@ -1,0 +1,5 @@
+#include "Windows.h"
+
+#include "MainFrm.h"
+
+void InstallWindows(TfMainFrm&) {}
