@@ -401,10 +401,14 @@ void TfMainFrm::ShowEditor(int tag) {
     QPointer<QMdiSubWindow>& sub = editors_[tag];
     if (!sub) {
         QWidget* editor = factory->second(*this);
-        sub = mdi_->addSubWindow(editor);
+        // Editor windows open at (20, 20) of the client area; the grid has no frame.
+        const Qt::WindowFlags flags =
+            editor->property(FramelessEditorProperty).toBool() ? Qt::FramelessWindowHint : Qt::WindowFlags();
+        sub = mdi_->addSubWindow(editor, flags);
         sub->setAttribute(Qt::WA_DeleteOnClose);
         sub->setWindowTitle(editor->windowTitle());
         sub->setWindowIcon(editor->windowIcon());
+        sub->move(20, 20);
     }
     sub->show();
     if (sub->isMinimized()) sub->showNormal();

@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "ui/ChannelViews.h"
+
 class QAction;
 class QComboBox;
 class QLabel;
@@ -21,7 +23,7 @@ class QToolButton;
 class QTreeWidget;
 class QTreeWidgetItem;
 
-class TfMainFrm : public QMainWindow {
+class TfMainFrm : public QMainWindow, public ViewNotifier {
     Q_OBJECT
 
 public:
@@ -29,7 +31,7 @@ public:
     ~TfMainFrm() override;
 
     void ExecuteCommand(int tag);
-    void RefreshViews(int kind);
+    void RefreshViews(int kind) override;
     void UpdateStatus();
     void NameTreeNodes();
     void CloseAllEditors();

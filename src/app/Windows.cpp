@@ -1,5 +1,9 @@
 #include "Windows.h"
 
 #include "MainFrm.h"
+#include "ui/CommandTags.h"
+#include "ui/channels/ChsInfo.h"
 
-void InstallWindows(TfMainFrm&) {}
+void InstallWindows(TfMainFrm& main) {
+    main.RegisterEditor(CmdMemoryChannels, [](TfMainFrm& m) { return new TfChsInfo(m); });
+}

@@ -3,6 +3,18 @@
 // change (RefreshViews). The windows implement these; the main window does
 // not need to know their classes.
 
+// The main window's notification path between the channel windows:
+// 0 redraw the grid row of the current channel, 1 reopen the grid,
+// 2 reload the channel edit window, 3 redraw everything (after a batch).
+class ViewNotifier {
+public:
+    virtual ~ViewNotifier() = default;
+    virtual void RefreshViews(int kind) = 0;
+};
+
+// An editor widget with this property set opens in a child window without frame.
+constexpr const char* FramelessEditorProperty = "framelessEditor";
+
 class ChannelGridView {
 public:
     virtual ~ChannelGridView() = default;

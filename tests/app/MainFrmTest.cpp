@@ -5,6 +5,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalSpy>
+#include <QMenuBar>
 #include <QStatusBar>
 #include <QTest>
 #include <QToolButton>
@@ -96,7 +97,7 @@ private slots:
         Start();
         QSignalSpy spy(main.get(), &TfMainFrm::commandExecuted);
         int checked = 0;
-        for (QAction* a : main->findChildren<QAction*>()) {
+        for (QAction* a : main->menuBar()->findChildren<QAction*>()) {
             const QVariant tag = a->property("tag");
             const QString name = a->objectName();
             if (!tag.isValid() || name == "nExit" || name == "T4" || name == "nCool" || name == "nBar") continue;
