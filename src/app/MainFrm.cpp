@@ -27,6 +27,9 @@
 #include "files/SetLanguage.h"
 #include "files/SettingsFile.h"
 #include "link/PortNames.h"
+#include "link/ReadRadio.h"
+#include "link/SetPort.h"
+#include "link/WriteRadio.h"
 #include "ui/ApplyLanguage.h"
 #include "ui/ChannelViews.h"
 #include "ui/CommandTags.h"
@@ -299,6 +302,20 @@ void TfMainFrm::BuildStatusBar() {
 void TfMainFrm::InstallCommands() {
     RegisterDialog(CmdLanguage, [](TfMainFrm& w) { w.LanguageCommand(); });
     RegisterDialog(CmdAbout, [](TfMainFrm& w) { w.AboutCommand(); });
+    RegisterDialog(CmdReadRadio, [](TfMainFrm& w) {
+        TfReadRadio dialog(&w);
+        RunModal(dialog);
+        if (dialog.Completed()) w.AfterRead();
+    });
+    RegisterDialog(CmdWriteRadio, [](TfMainFrm& w) {
+        TfWriteRadio dialog(&w);
+        RunModal(dialog);
+    });
+    RegisterDialog(CmdPort, [](TfMainFrm& w) {
+        TfSetPort dialog(&w);
+        RunModal(dialog);
+        w.UpdateStatus();
+    });
 }
 
 void TfMainFrm::RegisterEditor(int tag, EditorFactory factory) { editorFactories_[tag] = std::move(factory); }

@@ -82,6 +82,8 @@ public:
         this->driver = std::move(driver);
     }
     ~ScriptedDialogs() { SetModalDriver({}); }
+    ScriptedDialogs(const ScriptedDialogs&) = delete;
+    ScriptedDialogs& operator=(const ScriptedDialogs&) = delete;
     std::function<int(QDialog&)> driver;
     QStringList seen;
 };
