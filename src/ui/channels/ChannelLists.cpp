@@ -2,25 +2,24 @@
 
 #include <QComboBox>
 
-#include "core/ToneCodec.h"
+#include "core/ChannelVocabulary.h"
 #include "ui/ApplyLanguage.h"
 
-QStringList ToneChoiceItems() {
-    QStringList items{"None"};
-    for (int i = 1; i < ToneListSize; ++i) items << QString::fromStdString(ToneListItem(i));
-    return items;
+namespace {
+QStringList ToQt(const std::vector<std::string>& items) {
+    QStringList list;
+    for (const std::string& item : items) list << QString::fromStdString(item);
+    return list;
 }
+}  // namespace
 
-QStringList PowerItems() { return {"Low", "High"}; }
-QStringList BandwidthItems() { return {"Narrow", "Wide"}; }
-QStringList PttIdItems() { return {"Off", "BOT", "EOT", "Both"}; }
-QStringList VoiceModeItems() { return {"None", "Compander", "Scrambler", "Both"}; }
+QStringList Items(int columnNumber) { return ToQt(ListItems(columnNumber)); }
 
 void FillToneList(QComboBox* list) {
     list->setEditable(true);
     list->setInsertPolicy(QComboBox::NoInsert);
     list->setCompleter(nullptr);  // typed tones are normalised, not completed to a listed one
     list->setMaxVisibleItems(20);
-    list->addItems(ToneChoiceItems());
+    list->addItems(ToQt(ToneChoiceTexts()));
     list->setProperty(ListTagProperty, TagFirstItemOnly);
 }

@@ -6,11 +6,8 @@
 
 class QComboBox;
 
-QStringList ToneChoiceItems();  // "None", 50 CTCSS tones, 106 DCS codes N, the same I
-QStringList PowerItems();       // "Low", "High"
-QStringList BandwidthItems();   // "Narrow", "Wide"
-QStringList PttIdItems();       // "Off", "BOT", "EOT", "Both"
-QStringList VoiceModeItems();   // "None", "Compander", "Scrambler", "Both"
+// The items of a list column (see core/ChannelVocabulary.h).
+QStringList Items(int columnNumber);
 
 // Fills an editable tone list (translation tag -3: only "None" is translated).
 void FillToneList(QComboBox* list);

@@ -14,6 +14,7 @@
 #include "KeyFilters.h"
 #include "ToneOption.h"
 #include "core/ChannelCodec.h"
+#include "core/ChannelEditing.h"
 #include "core/FrequencyCodec.h"
 #include "core/Globals.h"
 #include "core/ToneCodec.h"
@@ -62,14 +63,14 @@ TfChsEdit::TfChsEdit(ViewNotifier& main, QWidget* parent) : QWidget(parent), mai
     cxIdSv = Named(new QLineEdit(this), "cxIdSv");
     cxNameSv = Named(new QLineEdit(this), "cxNameSv");
     cxApro = Named(new QComboBox(this), "cxApro");
-    cxApro->addItems(VoiceModeItems());
+    cxApro->addItems(Items(ColVoiceMode));
     cxApro->hide();
 
     FillToneList(cxRxDcts);
     FillToneList(cxTxDcts);
-    cxPwrv->addItems(PowerItems());
-    cxBand->addItems(BandwidthItems());
-    cxPtts->addItems(PttIdItems());
+    cxPwrv->addItems(Items(ColPower));
+    cxBand->addItems(Items(ColWide));
+    cxPtts->addItems(Items(ColPttId));
     for (QLineEdit* f : {cxRxSv, cxTxSv}) InstallKeyRule(f, KeyRule::Frequency);
     for (QComboBox* t : {cxRxDcts, cxTxDcts}) {
         InstallKeyRule(t, KeyRule::Tone);
@@ -250,9 +251,10 @@ void TfChsEdit::StoreChannel() {
 
 // A frequency the radio cannot take is replaced by the first band's lower edge, after a warning.
 std::string TfChsEdit::CheckedFrequency(const QString& typed) {
-    double mhz = 0;
-    if (CheckBandFrequency(S(typed), mhz)) ShowMsgBox(Lang().Caution, Lang().ErrRange, MsgInfo);
-    return FormatFrequency(mhz);
+    bool replaced = false;
+    const std::string text = CheckedFrequencyText(S(typed), replaced);
+    if (replaced) ShowMsgBox(Lang().Caution, Lang().ErrRange, MsgInfo);
+    return text;
 }
 
 void TfChsEdit::cxRxSvPropertiesEditValueChanged() {

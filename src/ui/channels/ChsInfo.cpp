@@ -13,23 +13,15 @@
 #include "ChannelLists.h"
 #include "KeyFilters.h"
 #include "core/ChannelCodec.h"
+#include "core/ChannelEditing.h"
+#include "core/ChannelVocabulary.h"
 #include "core/FrequencyCodec.h"
-#include "core/ToneCodec.h"
 #include "core/Globals.h"
 #include "ui/ApplyLanguage.h"
 #include "ui/MsgBox.h"
 #include "ui/QtText.h"
 
 namespace {
-
-// The column table: key "shown-alignment-type", value "width@title".
-const char* const ColShowEntries[20] = {
-    "S-M-N=045@No.",         "S-R-R=080@RX Frequency", "S-R-T=080@TX Frequency", "N-R-O=080@Dup Frequency",
-    "N-M-S=070@Dup Way",     "S-R-S=065@QT/DQT Dec",   "S-R-S=065@QT/DQT Enc",   "N-M-S=060@Revs",
-    "S-M-S=065@TX Power",    "S-M-S=065@W/N",          "S-M-S=065@Scan Add",     "S-M-S=065@Busy Lock",
-    "S-M-S=065@Vox",         "N-M-S=065@Voice Mode",   "S-M-S=065@Epilogue",     "S-M-S=065@PTT ID",
-    "S-M-S=065@DTMF",        "S-M-E=065@NAME",         "S-M-E=065@ID Code",      "N-M-M=065@More...",
-};
 
 constexpr int HeaderHeight = 35;
 constexpr int RowHeight = 20;
@@ -144,7 +136,7 @@ TfChsInfo::TfChsInfo(ViewNotifier& main, QWidget* parent) : QWidget(parent), mai
     ColShow->setProperty(ValueListProperty, true);
     ColShow->hide();
     for (int i = 0; i < 20; ++i) {
-        const QString entry = ColShowEntries[i];
+        const QString entry = ColumnTable[i];
         ColShow->setItem(i, 0, new QTableWidgetItem(entry.section('=', 0, 0)));
         ColShow->setItem(i, 1, new QTableWidgetItem(entry.section('=', 1)));
     }
@@ -158,14 +150,8 @@ TfChsInfo::TfChsInfo(ViewNotifier& main, QWidget* parent) : QWidget(parent), mai
     InstallKeyRule(tones, KeyRule::Tone);
     tones->lineEdit()->installEventFilter(this);
     lists_[ColRxTone] = lists_[ColTxTone] = tones;
-    lists_[ColPower] = NewList("cxPwrv", PowerItems());
-    lists_[ColWide] = NewList("cxBand", BandwidthItems());
-    lists_[ColScan] = NewList("cxScan", {"Add", "Del"});
-    lists_[ColBusyLock] = NewList("cxBclo", {"On", "Off"});
-    lists_[ColVox] = NewList("cxYnSw", {"Yes", "No"});
-    lists_[ColEpilogue] = NewList("cxTail", {"Off", "On"});
-    lists_[ColPttId] = NewList("cxPtts", PttIdItems());
-    lists_[ColDtmf] = NewList("cxAnis", {"ON", "OFF"});
+    for (int column : {ColPower, ColWide, ColScan, ColBusyLock, ColVox, ColEpilogue, ColPttId, ColDtmf})
+        lists_[column] = NewList(ListName(column), Items(column));
 }
 
 QComboBox* TfChsInfo::NewList(const char* name, const QStringList& items) {
@@ -215,7 +201,7 @@ void TfChsInfo::BuildColumns() {
         const QString value = ColShow->item(i, 1)->text();
         bool ok = false;
         int width = value.section('@', 0, 0).toInt(&ok);
-        if (!ok || width <= 0) width = QString(ColShowEntries[i]).section('=', 1).section('@', 0, 0).toInt();
+        if (!ok || width <= 0) width = QString(ColumnTable[i]).section('=', 1).section('@', 0, 0).toInt();
         columnNumbers_.push_back(i + 1);
         keys.push_back(key);
         widths.push_back(width);
@@ -347,44 +333,28 @@ void TfChsInfo::HideEditors() {
 }
 
 void TfChsInfo::gvChsSetForeText(int gridColumn, int row, const QString& typed) {
-    TALL& all = All();
-    all.Modified = 1;
+    All().Modified = 1;
     const int channel = row + 1;
+    const int number = columnNumbers_[gridColumn];
     QTableWidgetItem* cell = gvChs->item(row, gridColumn);
-    std::string text = S(typed.trimmed());
-    auto checkBand = [&](std::string& t) {
-        double mhz = 0;
-        if (CheckBandFrequency(t, mhz)) ShowMsgBox(Lang().Caution, Lang().ErrRange, MsgInfo);
-        t = FormatFrequency(mhz);
-    };
-    switch (columnNumbers_[gridColumn]) {
-        case ColRxFreq:
-            if (text.empty()) {
-                SetChannelColumn(channel, ColRxFreq, text);
-                RefreshChannelRow(channel);
-            } else {
-                checkBand(text);
-                SetChannelColumn(channel, ColRxFreq, text);
-                cell->setText(Q(text));
-                if (!InUse(channel)) {
-                    InitChannel(channel, text);
-                    RefreshChannelRow(channel);
-                }
-            }
-            break;
-        case ColTxFreq:
-            if (!text.empty()) checkBand(text);
-            SetChannelColumn(channel, ColTxFreq, text);
-            cell->setText(Q(text));
-            break;
-        case ColName:
-        case ColIdCode: {
-            text = S(typed);
-            text = text.substr(0, text.find_last_not_of(' ') + 1);
-            SetChannelColumn(channel, columnNumbers_[gridColumn], text);
-            cell->setText(Q(text));
+    bool replaced = false;
+    switch (number) {
+        case ColRxFreq: {
+            const bool existed = InUse(channel);
+            const std::string shown = CommitReceive(channel, S(typed), replaced);
+            if (replaced) ShowMsgBox(Lang().Caution, Lang().ErrRange, MsgInfo);
+            cell->setText(Q(shown));
+            if (shown.empty() || !existed) RefreshChannelRow(channel);
             break;
         }
+        case ColTxFreq: {
+            const std::string shown = CommitTransmit(channel, S(typed), replaced);
+            if (replaced) ShowMsgBox(Lang().Caution, Lang().ErrRange, MsgInfo);
+            cell->setText(Q(shown));
+            break;
+        }
+        case ColName:
+        case ColIdCode: cell->setText(Q(CommitText(channel, number, S(typed)))); break;
         default: return;
     }
     main_.RefreshViews(2);
@@ -448,18 +418,14 @@ void TfChsInfo::ComBoxSetData(QComboBox* list) {
     const int number = columnNumbers_[listColumn_];
     QTableWidgetItem* cell = gvChs->item(listRow_, listColumn_);
     if (tone) {
-        const QString typed = list->currentText().trimmed();
-        const QString shown = typed.isEmpty() || typed == NoneText() ? NoneText() : Q(NormalizeTone(S(typed)));
+        const QString shown = Q(CommitTone(channel, number, S(list->currentText()), S(NoneText())));
         cell->setText(shown);
-        std::string text = shown == NoneText() ? std::string() : S(shown);
-        SetChannelColumn(channel, number, text);
         list->setEditText(shown);
     } else {
         const int index = list->currentIndex();
         cell->setText(list->itemText(index));
         cell->setData(ValueRole, QString::number(index));
-        std::string text = std::to_string(index);
-        SetChannelColumn(channel, number, text);
+        CommitListValue(channel, number, index);
     }
     listLoadedText_ = list->currentText();
     listLoadedIndex_ = list->currentIndex();
