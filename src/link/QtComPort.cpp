@@ -2,6 +2,11 @@
 
 #include <QTimer>
 
+#ifdef Q_OS_UNIX
+#include <sys/ioctl.h>
+#include <termios.h>
+#endif
+
 #include "PortNames.h"
 
 QtComPort::QtComPort(QObject* parent) : QObject(parent) {
@@ -64,10 +69,22 @@ bool QtComPort::Send(const std::vector<std::uint8_t>& bytes) {
         error_ = port_.errorString().toStdString();
         return false;
     }
+    // Hand the bytes to the driver now rather than on the next event-loop turn.
+    port_.flush();
     return true;
 }
 
-std::size_t QtComPort::BytesToWrite() const { return port_.isOpen() ? static_cast<std::size_t>(port_.bytesToWrite()) : 0; }
+// What has not left the computer yet: Qt's own buffer and the driver's queue,
+// which empties at the line speed.
+std::size_t QtComPort::BytesToWrite() const {
+    if (!port_.isOpen()) return 0;
+    std::size_t pending = static_cast<std::size_t>(port_.bytesToWrite());
+#ifdef Q_OS_UNIX
+    int queued = 0;
+    if (::ioctl(static_cast<int>(port_.handle()), TIOCOUTQ, &queued) == 0 && queued > 0) pending += queued;
+#endif
+    return pending;
+}
 
 std::vector<std::uint8_t> QtComPort::ReadAvailable() {
     const QByteArray data = port_.readAll();
