@@ -46,8 +46,12 @@ void TfMainFrm::OpenCommand() {
     if (!OfferToSave()) return;
     const QString path = ChooseDataFileToOpen(this);
     if (path.isEmpty()) return;
+    OpenFile(S(path));
+}
+
+void TfMainFrm::OpenFile(const std::string& path) {
     const std::string previous = FileName;
-    FileName = S(path);
+    FileName = path;
     Finally status{[this] { UpdateStatus(); }};
     OpenResult result;
     try {

@@ -419,8 +419,11 @@ void TfMainFrm::ShowEditor(int tag) {
     if (!sub) {
         QWidget* editor = factory->second(*this);
         // Editor windows open at (20, 20) of the client area; the grid has no frame.
-        const Qt::WindowFlags flags =
-            editor->property(FramelessEditorProperty).toBool() ? Qt::FramelessWindowHint : Qt::WindowFlags();
+        Qt::WindowFlags flags;
+        if (editor->property(FramelessEditorProperty).toBool()) flags = Qt::FramelessWindowHint;
+        if (editor->property(FixedSizeEditorProperty).toBool())
+            flags = Qt::SubWindow | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                    Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint;
         sub = mdi_->addSubWindow(editor, flags);
         sub->setAttribute(Qt::WA_DeleteOnClose);
         sub->setWindowTitle(editor->windowTitle());

@@ -40,6 +40,7 @@ public:
     // File commands. SaveCommand reports whether the image was written.
     void NewData();
     void OpenCommand();
+    void OpenFile(const std::string& path);  // Open without the dialog (a file given at start)
     bool SaveCommand();
 
     std::string FileName;  // the current data file, empty when none

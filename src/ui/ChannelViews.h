@@ -14,6 +14,9 @@ public:
 
 // An editor widget with this property set opens in a child window without frame.
 constexpr const char* FramelessEditorProperty = "framelessEditor";
+// An editor widget with this property set opens in a fixed-size child window
+// with the system menu and a minimise button only.
+constexpr const char* FixedSizeEditorProperty = "fixedSizeEditor";
 
 class ChannelGridView {
 public:

@@ -49,6 +49,7 @@ TfChsEdit::TfChsEdit(ViewNotifier& main, QWidget* parent) : QWidget(parent), mai
     setObjectName("fChsEdit");
     setWindowTitle("Channel Edit");
     setAttribute(Qt::WA_DeleteOnClose);
+    setProperty(FixedSizeEditorProperty, true);
 
     auto* form = new QFormLayout;
     cxChs = Named(new QComboBox(this), "cxChs");
