@@ -38,17 +38,14 @@ void ReadSession::HandleIdentification(LinkActions& out) {
 
 void ReadSession::HandleTransfer(LinkActions& out) {
     if (ackMode_) {
-        if (buffer_[0] != Ack) return;  // the time-out decides
-        Add(out, StopTimer(LinkTimer::Try));
-        if (++block_ == Blocks) {
-            state_ = State::Idle;
-            SendEnd(out);
-            Add(out, Simple(LinkAction::Progress, Blocks - 1));
-            Add(out, Show(LinkMessage::ReadOk));
+        const AckResult ack = TakeAcknowledgement(out, Blocks);
+        if (ack == AckResult::AllDone) {
+            FinishTransfer(out, Blocks, LinkMessage::ReadOk);
             Add(out, Simple(LinkAction::Commit));
             Add(out, StartTimer(LinkTimer::Close, CloseDelayMs));
             return;
         }
+        if (ack == AckResult::NotAcknowledged) return;  // the time-out decides
         const int address = block_ * static_cast<int>(Layout::BlockSize);
         SendFrame(out, {ReadCommand, std::uint8_t(address >> 8), std::uint8_t(address & 0xFF), 0x10}, 20, false);
         Add(out, StartTimer(LinkTimer::Try, ReplyTimeoutMs));

@@ -99,6 +99,19 @@ std::string TransferSession::ReplyModelCode() const {
     return std::string(buffer_.begin() + 1, buffer_.begin() + 5);
 }
 
+TransferSession::AckResult TransferSession::TakeAcknowledgement(LinkActions& out, int blocks) {
+    if (buffer_[0] != Ack) return AckResult::NotAcknowledged;
+    Add(out, StopTimer(LinkTimer::Try));
+    return ++block_ == blocks ? AckResult::AllDone : AckResult::NextBlock;
+}
+
+void TransferSession::FinishTransfer(LinkActions& out, int blocks, LinkMessage message) {
+    state_ = State::Idle;
+    SendEnd(out);
+    Add(out, Simple(LinkAction::Progress, blocks - 1));
+    Add(out, Show(message));
+}
+
 LinkActions TransferSession::OnTimer(LinkTimer timer) {
     LinkActions out;
     switch (timer) {

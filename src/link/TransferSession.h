@@ -47,6 +47,12 @@ protected:
     void SendAck(LinkActions& out) { SendFrame(out, {Ack}, 1, true); }
     void SendEnd(LinkActions& out) { SendFrame(out, {EndFrame}, 0, false); }
     std::string ReplyModelCode() const;
+    // An acknowledgement during the transfer moves on to the next block, or
+    // past the last one; anything else waits for the time-out.
+    enum class AckResult { NotAcknowledged, NextBlock, AllDone };
+    AckResult TakeAcknowledgement(LinkActions& out, int blocks);
+    // The end of a transfer: End frame, progress at its maximum, the message.
+    void FinishTransfer(LinkActions& out, int blocks, LinkMessage message);
 
     virtual void HandleReply(LinkActions& out);
     virtual void HandleIdentification(LinkActions& out) = 0;

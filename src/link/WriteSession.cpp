@@ -51,17 +51,14 @@ void WriteSession::BeginTransfer(LinkActions& out) {
 }
 
 void WriteSession::HandleTransfer(LinkActions& out) {
-    if (buffer_[0] != Ack) return;  // the time-out decides
-    Add(out, StopTimer(LinkTimer::Try));
-    if (++block_ == Blocks) {
-        state_ = State::Idle;
-        SendEnd(out);
-        Add(out, Simple(LinkAction::Progress, Blocks - 1));
-        Add(out, Show(LinkMessage::WriteOk));
+    const AckResult ack = TakeAcknowledgement(out, Blocks);
+    if (ack == AckResult::AllDone) {
+        FinishTransfer(out, Blocks, LinkMessage::WriteOk);
         Add(out, Simple(LinkAction::Progress, 0));
         Add(out, Simple(LinkAction::EnableOk, 1));
         return;
     }
+    if (ack == AckResult::NotAcknowledged) return;  // the time-out decides
     const int address = block_ * static_cast<int>(Layout::BlockSize);
     std::vector<std::uint8_t> frame = {WriteCommand, std::uint8_t(address >> 8), std::uint8_t(address & 0xFF), 0x10};
     const auto& image = All().Image;
