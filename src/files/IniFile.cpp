@@ -10,6 +10,8 @@
 
 struct IniFile::Impl {
     CSimpleIniA ini{/*utf8*/ true, /*multiKey*/ false, /*multiLine*/ false};
+    // Written as "key=value", the way these files have always looked.
+    Impl() { ini.SetSpaces(false); }
 };
 
 IniFile::IniFile(std::string path) : path_(std::move(path)), impl_(std::make_unique<Impl>()) {

@@ -278,9 +278,9 @@ private slots:
         QCOMPARE(messages.Texts(),
                  QStringList({"Do you wish to exit program?", "Do you wish to save the changes?"}));
         const QByteArray settings = FileBytes(Path("SysInfo.Ini"));
-        QVERIFY(settings.contains("Com = COM1"));
-        QVERIFY(settings.contains("Language_ID = 0"));
-        QVERIFY(settings.contains("COM1 = " + QByteArray::fromStdString(cable->Path())));
+        QVERIFY(settings.contains("Com=COM1"));
+        QVERIFY(settings.contains("Language_ID=0"));
+        QVERIFY(settings.contains("COM1=" + QByteArray::fromStdString(cable->Path())));
     }
 
     void languageChangeRenamesMenusTreeAndMessages() {

@@ -44,7 +44,7 @@ TEST_F(SettingsTest, MissingFileGivesDefaultsAndExitCreatesIt) {
     All().PortName = "COM1";
     SaveSettings();
     const std::string text = TempDir::Read(dir / "SysInfo.Ini");
-    for (const char* line : {"Com = COM1", "Language_ID = 0", "SN_Start = ", "SN_Index = 0", "SN_NumS = 1"})
+    for (const char* line : {"Com=COM1", "Language_ID=0", "SN_Start=", "SN_Index=0", "SN_NumS=1"})
         EXPECT_NE(text.find(line), std::string::npos) << line << " in\n" << text;
 }
 
@@ -95,9 +95,9 @@ TEST_F(SettingsTest, SavingKeepsEverythingElse) {
     All().SnIndex = 9;
     SaveSettings();
     const std::string text = TempDir::Read(dir / "SysInfo.Ini");
-    for (const char* kept : {"; settings of the programming software", "; the cable", "Language = English|Chinese",
-                             "English = English|Chinese", "[Ports]", "COM3 = /dev/ttyUSB0", "Com = COM4",
-                             "SN_Index = 9", "SN_NumS = 1"})
+    for (const char* kept : {"; settings of the programming software", "; the cable", "Language=English|Chinese",
+                             "English=English|Chinese", "[Ports]", "COM3=/dev/ttyUSB0", "Com=COM4",
+                             "SN_Index=9", "SN_NumS=1"})
         EXPECT_NE(text.find(kept), std::string::npos) << kept << " in\n" << text;
     EXPECT_EQ(text.find("COM2"), std::string::npos);
 }
