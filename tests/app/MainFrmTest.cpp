@@ -5,6 +5,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalSpy>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QStatusBar>
 #include <QTest>
@@ -364,6 +366,32 @@ private slots:
             QCOMPARE(dialogs.seen, QStringList({"fFrmAbout"}));
             if (!*c.file) QCOMPARE(line8, QString("8"));
         }
+    }
+
+    void anOpenEditorIsRaisedNotDuplicated() {
+        ScriptedMessages messages;
+        Start();
+        QMdiArea* area = main->ClientArea();
+        QCOMPARE(area->subWindowList().size(), 1);  // the grid, alone after start-up
+        main->ExecuteCommand(CmdChannelEdit);
+        QWidget* edit = main->Editor(CmdChannelEdit);
+        QVERIFY(edit);
+        QCOMPARE(area->subWindowList().size(), 2);
+        auto* frame = qobject_cast<QMdiSubWindow*>(edit->parentWidget());
+        frame->showMinimized();
+        main->ExecuteCommand(CmdChannelEdit);
+        QCOMPARE(area->subWindowList().size(), 2);
+        QCOMPARE(main->Editor(CmdChannelEdit), edit);
+        QVERIFY(!frame->isMinimized());
+        QCOMPARE(area->activeSubWindow(), frame);
+        QCOMPARE(frame->pos(), QPoint(20, 20));
+
+        main->ExecuteCommand(CmdCloseAll);
+        QVERIFY(area->subWindowList().isEmpty());
+        QVERIFY(!main->Editor(CmdChannelEdit));
+        main->ExecuteCommand(CmdNew);  // New reopens the grid alone
+        QCOMPARE(area->subWindowList().size(), 1);
+        QVERIFY(main->Editor(CmdMemoryChannels));
     }
 
     void treeDoubleClickRunsOnlyTheSelectedNode() {
