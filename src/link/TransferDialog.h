@@ -27,9 +27,9 @@ protected:
     ~TransferDialog() override;
     void showEvent(QShowEvent* event) override;
     void done(int result) override;
-    // Opens the port as this transfer does; false when it failed.
+    // Opens the port as this transfer does, then reports through PortOpened.
     virtual void OpenPort() = 0;
-    void PortOpened(bool ok);
+    void PortOpened(bool ok);  // a failure shows PortError once and closes the dialog
 
     QtComPort myPort;
     std::unique_ptr<TransferSession> session_;

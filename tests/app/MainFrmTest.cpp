@@ -164,6 +164,7 @@ private slots:
         QCOMPARE(FileBytes(Path("other.dat")), QByteArray("keep me"));
         QVERIFY(main->FileName.empty());
         QCOMPARE(main->windowTitle(), QString("RK-40"));
+        QVERIFY(!messages.shown.isEmpty());
         QCOMPARE(messages.shown.last().text, QString("The File is exists,replace it?"));
 
         files.paths = {Path("other.dat")};
@@ -195,6 +196,7 @@ private slots:
         const auto before = All().Image;
         files.paths = {Path("foreign.dat")};
         main->ExecuteCommand(CmdOpen);
+        QVERIFY(!messages.shown.isEmpty());
         QCOMPARE(messages.shown.last().text, QString("Model Type Wrong."));
         QCOMPARE(messages.shown.last().title, QString("Confirmation"));
         QCOMPARE(messages.shown.last().kind, int(MsgInfo));
@@ -257,6 +259,7 @@ private slots:
         files.paths = {Path("missing.dat")};
         All().Modified = 0;
         main->ExecuteCommand(CmdOpen);
+        QVERIFY(!messages.shown.isEmpty());
         QCOMPARE(messages.shown.last().kind, int(MsgError));
         QCOMPARE(QString::fromStdString(main->FileName), Path("current.dat"));
     }
@@ -408,6 +411,7 @@ private slots:
         QCOMPARE(spy.at(0).at(0).toInt(), int(CmdFm));
         tree->setCurrentItem(tree->topLevelItem(0));
         emit tree->itemDoubleClicked(tree->topLevelItem(0), 0);
+        QCOMPARE(spy.count(), 2);
         QCOMPARE(spy.at(1).at(0).toInt(), int(CmdRadioInfo));
     }
 };

@@ -87,6 +87,7 @@ private slots:
         QCOMPARE(QString::fromStdString(ch.Name), QString("RADIO"));
 
         const QStringList frames = radio.Received();
+        QVERIFY(frames.size() > 3);
         QCOMPARE(frames.first(), QString("50 52 4F 47 52 41 4D 61"));  // wake-up
         QCOMPARE(frames.at(1), QString("50 52 4F 47 52 41 4D 63"));    // handshake, 'c' for COM3
         QCOMPARE(frames.at(2), QString("02"));
@@ -118,6 +119,7 @@ private slots:
         QVERIFY(!okEnabled);
         QVERIFY(All().Image == before);
         const QStringList frames = radio.Received();
+        QVERIFY(frames.size() > 2);
         QVERIFY(QRegularExpression("^50 52 4F 47 52 41 4D 6[5-9]$").match(frames.at(1)).hasMatch());  // COM12: 'e'..'i'
         QCOMPARE(frames.last(), QString("45"));
     }

@@ -91,6 +91,7 @@ private slots:
         const QStringList frames = radio.Received();
         const QStringList writes = frames.filter(QRegularExpression("^57 "));
         QCOMPARE(writes.size(), 295);
+        QVERIFY(!writes.isEmpty());
         QVERIFY(writes.first().startsWith("57 00 00 10 "));
         QVERIFY(writes.last().startsWith("57 12 60 10 "));
         QCOMPARE(frames.filter(QRegularExpression("^57 12 [78]0")).size(), 0);
@@ -104,6 +105,7 @@ private slots:
         ScriptedDialogs dialogs = Driver(messages);
         app->main->ExecuteCommand(CmdWriteRadio);
         QCOMPARE(messages.Texts(), QStringList({"Model Type Wrong."}));
+        QVERIFY(!radio.Received().isEmpty());
         QCOMPARE(radio.Received().last(), QString("45"));
         QVERIFY(RadioMemory().empty());
     }
@@ -132,6 +134,7 @@ private slots:
         messages.answers = {yes ? MsgYes : MsgNo};
         ScriptedDialogs dialogs = Driver(messages);
         app->main->ExecuteCommand(CmdWriteRadio);
+        QVERIFY(!messages.shown.isEmpty());
         QCOMPARE(messages.shown.first().text, QString("Model Type Wrong.Do you wish to Force write data?"));
         QCOMPARE(messages.shown.first().kind, int(MsgYesNo));
         const QStringList frames = radio.Received();
@@ -140,6 +143,7 @@ private slots:
             QCOMPARE(frames.filter(QRegularExpression("^57 ")).size(), 295);
         } else {
             QCOMPARE(messages.shown.size(), 1);
+            QVERIFY(!frames.isEmpty());
             QCOMPARE(frames.last(), QString("02"));  // nothing after the identification, no End
         }
     }
